@@ -21,15 +21,22 @@ int DaysInMonth(int year, int month);
 bool IsValidDate(int year, int month, int day);
 bool IsValidTime(int hour, int minute, int second, int msec = 0);
 
-// Encode and decode. EncodeDate throws EConvertError for an invalid date.
+// Encode and decode. EncodeDate and EncodeTime throw EConvertError for an
+// invalid date or time (years 1 to 9999).
 TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int msec = 0);
 DateParts DecodeDate(TDateTime value);
 TimeParts DecodeTime(TDateTime value);
 
 // The date part alone (whole days) and the time part alone (fraction).
+// Values are read to the nearest millisecond, so a value a hair below midnight
+// belongs to the next day. Before 30 December 1899 the value is negative: the
+// date part is the value cut towards zero and the time of day is the size of
+// the fraction (-1.25 is 29 December 1899, 06:00).
 TDateTime DateOf(TDateTime value);
 TDateTime TimeOf(TDateTime value);
+// The value of a date part and a time of day; the inverse of DateOf/TimeOf.
+TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 
 // Sunday = 1 ... Saturday = 7.
 int DayOfWeek(TDateTime value);
