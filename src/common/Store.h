@@ -1,6 +1,17 @@
 // The settings store: keys addressed by backslash paths from the top of a hive,
 // string values only. The registry implementation and the in-memory one follow
 // the same rules; all logic reaches the store through this interface.
+//
+// Rules shared by every store:
+// - A key path is split at backslashes; backslashes at either end are ignored
+//   and a doubled one counts as one, so "\Software\Quillmark\Dayloom\" +
+//   "Events\12/25" names the key "12/25" below "Events". "/" is an ordinary
+//   character of a key name. The empty path is the top of the hive.
+// - Key and value names are compared without regard to case and keep the
+//   spelling they were first created with; rewriting a value under another
+//   spelling keeps the first one.
+// - The value name "" is the key's default value.
+// - A value's text ends at its first NUL character.
 #pragma once
 #include <string>
 #include <vector>
@@ -10,29 +21,49 @@ public:
     virtual ~Store() = default;
 
     // "" when the key or the value is missing. A value of another type than a
-    // string throws ERegistryError. Never creates anything.
+    // string throws ERegistryError naming the value. Never creates anything.
     virtual std::wstring ReadString(const std::wstring& keyPath, const std::wstring& name) = 0;
-    // Creates every missing key on the path; "" deletes the value (silently
-    // when it does not exist). Throws ERegistryError when the key cannot be
-    // created or the value not stored.
+    // Creates every missing key on the path, also when the text is "", which
+    // deletes the value (silently when it does not exist). Replaces a value of
+    // any type. Throws ERegistryError when the key cannot be created or the value
+    // not stored (for example a value name longer than MaxValueNameLength).
     virtual void WriteString(const std::wstring& keyPath, const std::wstring& name,
                              const std::wstring& value) = 0;
     // Deletes one value; false when it was not there or could not be deleted.
     virtual bool DeleteValue(const std::wstring& keyPath, const std::wstring& name) = 0;
 
     virtual bool KeyExists(const std::wstring& keyPath) = 0;
-    // Value names in creation order; empty for a missing key.
+    // Value names in the order the store lists them; empty for a missing key.
+    // The in-memory store keeps them sorted by CompareStoreNames, which is the
+    // order Wine's registry lists them in; the Windows registry lists them in the
+    // order they were created. A rewritten value keeps its place in both.
     virtual std::vector<std::wstring> ValueNames(const std::wstring& keyPath) = 0;
-    // Subkey names sorted without regard to case; empty for a missing key.
+    // Subkey names sorted by CompareStoreNames; empty for a missing key.
     virtual std::vector<std::wstring> SubkeyNames(const std::wstring& keyPath) = 0;
 
-    // Deletes a key with its whole subtree; a missing key is ignored.
+    // Deletes a key with its whole subtree; a missing key is ignored. The top of
+    // the hive is never deleted: the empty path throws ERegistryError.
     virtual void DeleteKey(const std::wstring& keyPath) = 0;
-    // Deletes the key only when it holds no values and no subkeys.
+    // Deletes the key only when it holds no values and no subkeys; a missing key
+    // and the top of the hive are ignored.
     virtual void DeleteKeyIfEmpty(const std::wstring& keyPath) = 0;
 
     // Makes what was written below the key durable. Writes are visible to the
     // next read at once without it; operations that rewrite many values call it
-    // once at their end.
+    // once at their end. A missing key is ignored.
     virtual void Flush(const std::wstring& keyPath) = 0;
 };
+
+// Longest value name the registry accepts, in characters.
+inline constexpr std::size_t MaxValueNameLength = 16383;
+
+// The key names of a path, by the rules above.
+std::vector<std::wstring> SplitKeyPath(const std::wstring& keyPath);
+// The path with single backslashes between its names and none at either end.
+std::wstring NormalizeKeyPath(const std::wstring& keyPath);
+// Three-way comparison of key or value names without regard to case: both are
+// folded to lower case (ASCII, Latin, Greek and Cyrillic letters) and compared
+// code unit by code unit. Negative, zero or positive.
+int CompareStoreNames(const std::wstring& a, const std::wstring& b);
+// Text as the store keeps it: cut at its first NUL character.
+std::wstring StoredText(const std::wstring& text);
