@@ -10,6 +10,7 @@ add_library(dayloom_win STATIC ${DAYLOOM_WIN32_SOURCES})
 target_link_libraries(dayloom_win PUBLIC dayloom_logic ${DAYLOOM_WIN32_LIBS})
 target_compile_definitions(dayloom_win PUBLIC ${DAYLOOM_WIN32_DEFINES})
 target_compile_options(dayloom_win PRIVATE ${DAYLOOM_WARNINGS})
+target_include_directories(dayloom_win PUBLIC ${CMAKE_SOURCE_DIR}/resources)
 target_compile_definitions(dayloom_logic PUBLIC ${DAYLOOM_WIN32_DEFINES})
 
 configure_file(${CMAKE_SOURCE_DIR}/resources/version.h.in ${DAYLOOM_GENERATED}/version.h @ONLY)
