@@ -196,6 +196,14 @@ void Form::SetVisible(bool visible) {
     if (visible) Show(); else Hide();
 }
 
+namespace {
+BOOL CALLBACK CollectEnabledWindow(HWND h, LPARAM p) {
+    auto* windows = reinterpret_cast<std::vector<HWND>*>(p);
+    if (IsWindowVisible(h) && IsWindowEnabled(h)) windows->push_back(h);
+    return TRUE;
+}
+}  // namespace
+
 ModalResult Form::ShowModal() {
     if (modal_ || !Handle()) throw std::logic_error("ShowModal on a modal or destroyed form");
     auto alive = alive_;
@@ -204,14 +212,7 @@ ModalResult Form::ShowModal() {
     // this form first. Windows are re-enabled before this one hides, so that
     // activation goes back to one of them.
     std::vector<HWND> disabled;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM p) -> BOOL {
-            auto* v = reinterpret_cast<std::vector<HWND>*>(p);
-            if (IsWindowVisible(h) && IsWindowEnabled(h)) v->push_back(h);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
     disabled.erase(std::remove(disabled.begin(), disabled.end(), Handle()), disabled.end());
     for (HWND h : disabled) EnableWindow(h, FALSE);
 

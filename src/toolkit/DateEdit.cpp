@@ -1,0 +1,167 @@
+#include "toolkit/DateEdit.h"
+
+#include <stdexcept>
+
+#include "common/Errors.h"
+#include "common/FormatSettings.h"
+#include "toolkit/Application.h"
+#include "toolkit/DropCalendar.h"
+#include "toolkit/Handles.h"
+#include "toolkit/LocalTime.h"
+#include "toolkit/TimeEdit.h"
+
+namespace tk {
+namespace {
+
+constexpr wchar_t kDropButtonClass[] = L"tk_DateDropButton";
+constexpr int kButtonWidth = 17;  // design units
+
+int CurrentYear() { return DecodeDate(LocalNow()).year; }
+
+}  // namespace
+
+// The arrow beside the text; it never takes the focus.
+class DateEdit::DropButton : public Window {
+public:
+    explicit DropButton(DateEdit& owner) : owner_(owner) {}
+
+    void Create(Window& parent, const Rect& bounds, Anchors anchors, bool visible) {
+        RegisterOwnClass(kDropButtonClass, CS_HREDRAW | CS_VREDRAW, nullptr, nullptr);
+        HWND h = CreateWindowExW(0, kDropButtonClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                                 parent.Handle(),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())),
+                                 Application::Instance(), static_cast<Window*>(this));
+        if (!h) throw std::runtime_error("cannot create a date button");
+        SetParentWindow(&parent);
+        SetAnchors(anchors);
+        SetBounds(bounds);
+        if (visible) SetVisible(true);
+    }
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PaintDC dc(Handle());
+            RECT r;
+            GetClientRect(Handle(), &r);
+            DrawFrameControl(dc, &r, DFC_SCROLL,
+                             DFCS_SCROLLCOMBOBOX | (pushed_ ? DFCS_PUSHED : 0) |
+                                 (owner_.Enabled() ? 0 : DFCS_INACTIVE));
+            return 0;
+        }
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        case WM_LBUTTONDOWN:
+            if (!owner_.Enabled()) return 0;
+            pushed_ = true;
+            Invalidate(false);
+            Update();
+            owner_.DropDown();
+            pushed_ = false;
+            Invalidate(false);
+            return 0;
+        }
+        return Window::WndProc(msg, wp, lp);
+    }
+
+private:
+    DateEdit& owner_;
+    bool pushed_ = false;
+};
+
+DateEdit::DateEdit() = default;
+DateEdit::~DateEdit() = default;
+
+void DateEdit::Create(Window& parent, const DateEditArgs& a) {
+    epoch_ = a.epoch;
+    Rect text = a.bounds;
+    text.width -= kButtonWidth;
+    CreateEdit(parent,
+               {.text = a.text, .bounds = text, .anchors = a.anchors, .align = a.align,
+                .visible = a.visible, .enabled = a.enabled},
+               ES_AUTOHSCROLL);
+    button_ = std::make_unique<DropButton>(*this);
+    const Anchors buttonAnchors = (a.anchors & akRight) ? (a.anchors & ~akLeft) : a.anchors;
+    button_->Create(parent, {text.left + text.width, text.top, kButtonWidth, text.height},
+                    buttonAnchors, a.visible);
+}
+
+std::optional<TDateTime> DateEdit::TryDate() const {
+    return ParseDateEntry(Text(), CurrentFormatSettings(), CurrentYear(), epoch_);
+}
+
+TDateTime DateEdit::Date() const {
+    if (auto date = TryDate()) return *date;
+    throw EConvertError(L"'" + Text() + L"' is not a valid date");
+}
+
+void DateEdit::SetDate(TDateTime date) { SetText(DateEntryText(date, CurrentFormatSettings())); }
+
+void DateEdit::SetVisible(bool visible) {
+    Edit::SetVisible(visible);
+    if (button_ && button_->Handle()) button_->SetVisible(visible);
+}
+
+void DateEdit::DropDown() {
+    const TDateTime initial = TryDate().value_or(DateOf(LocalNow()));
+    SetFocus();
+    if (auto picked = DropCalendar::Pick(*this, initial)) {
+        SetDate(*picked);
+        SelectAll();
+    }
+}
+
+void DateEdit::Step(int delta) {
+    DWORD caret = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+    const FormatSettings& fs = CurrentFormatSettings();
+    const std::wstring text = Text();
+    const TDateTime date = TryDate().value_or(DateOf(LocalNow()));
+    SetDate(StepDate(date, DateFieldAt(text, caret, fs), delta));
+    // Keep the caret in the same part of the new text.
+    SetSelection(static_cast<int>(caret), static_cast<int>(caret));
+}
+
+LRESULT DateEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CHAR:
+        if (static_cast<wchar_t>(wp) == DateEditTodayKey && !ReadOnly() && EntryReplacesWholeText(Handle())) {
+            SetDate(LocalNow());
+            SetSelection(-1, -1);
+            return 0;
+        }
+        break;
+    case WM_SYSKEYDOWN:
+        if (wp == VK_DOWN) {
+            DropDown();
+            return 0;
+        }
+        break;
+    case WM_KEYDOWN:
+        if (wp == VK_F4) {
+            DropDown();
+            return 0;
+        }
+        if ((wp == VK_UP || wp == VK_DOWN) && !ReadOnly()) {
+            Step(wp == VK_UP ? 1 : -1);
+            return 0;
+        }
+        break;
+    case WM_KILLFOCUS:
+        // A date that reads is shown in the locale's own form again.
+        if (auto date = TryDate()) {
+            const std::wstring canonical = DateEntryText(*date, CurrentFormatSettings());
+            if (canonical != Text()) SetText(canonical);
+        }
+        break;
+    case WM_ENABLE:
+        if (button_ && button_->Handle()) button_->Invalidate(false);
+        break;
+    }
+    return Edit::WndProc(msg, wp, lp);
+}
+
+}  // namespace tk

@@ -1,0 +1,46 @@
+// The date entry: a text box in the locale's short date ("ddddd") with a
+// button that drops down a month calendar. Month and day are required; a
+// two-digit year falls in the hundred years from the epoch. Typing "/" into an
+// empty (or wholly selected) box enters today; Up and Down step the day, month
+// or year at the caret; Alt+Down or F4 drop the calendar down.
+#pragma once
+#include <memory>
+#include <optional>
+
+#include "common/DateTime.h"
+#include "toolkit/DateEditRules.h"
+#include "toolkit/Edit.h"
+
+namespace tk {
+
+struct DateEditArgs {
+    TK_CONTROL_ARGS
+    int epoch = DateEditDefaultEpoch;
+};
+
+class DateEdit : public Edit {
+public:
+    DateEdit();
+    ~DateEdit() override;
+    void Create(Window& parent, const DateEditArgs& args);
+
+    // Nothing when the text is not a date.
+    std::optional<TDateTime> TryDate() const;
+    // Throws EConvertError naming the text when it is not a date.
+    TDateTime Date() const;
+    void SetDate(TDateTime date);
+
+    void DropDown();
+    void SetVisible(bool visible) override;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    class DropButton;
+    std::unique_ptr<DropButton> button_;
+    int epoch_ = DateEditDefaultEpoch;
+    void Step(int delta);
+};
+
+}  // namespace tk
