@@ -3,17 +3,6 @@
 #include "common/Unt_common.h"
 #include "resource.h"
 
-namespace {
-std::wstring ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) return path.substr(0, n);
-        path.resize(path.size() * 2);
-    }
-}
-}  // namespace
-
 Tfrm_About::Tfrm_About(tk::Form* owner)
     : tk::Form({.owner = owner,
                 .caption = L"About Dayloom",
@@ -23,7 +12,7 @@ Tfrm_About::Tfrm_About(tk::Form* owner)
                 .position = tk::Position::ScreenCenter}) {
     img_Program.Create(*this, {.bounds = {16, 16, 32, 32}, .iconId = IDI_DAYLOOM});
     lbl_Name.Create(*this, {.text = L"Dayloom", .bounds = {64, 16, 220, 13}, .bold = true});
-    lbl_Version.Create(*this, {.text = L"Version: " + FileVersionText(ExecutablePath()),
+    lbl_Version.Create(*this, {.text = L"Version: " + FileVersionText(ProgramPath()),
                                .bounds = {64, 36, 220, 13}});
     lbl_Description.Create(*this, {.text = L"A personal organiser: events calendar, alarms, "
                                            L"task lists and a world clock.",

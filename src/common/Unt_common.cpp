@@ -114,19 +114,21 @@ bool ShellFileOperation(HWND owner, UINT operation, const std::wstring& sourceLi
     return rc == 0 && !op.fAnyOperationsAborted;
 }
 
-std::wstring ProgramFolder() {
+std::wstring ProgramPath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return L"";
-        if (n < buffer.size()) {
-            const std::wstring path(buffer.data(), n);
-            const std::size_t slash = path.rfind(L'\\');
-            return slash == std::wstring::npos ? path : path.substr(0, slash);
-        }
+        if (n < buffer.size()) return std::wstring(buffer.data(), n);
         if (buffer.size() >= 32768) return L"";
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::wstring ProgramFolder() {
+    const std::wstring path = ProgramPath();
+    const std::size_t slash = path.rfind(L'\\');
+    return slash == std::wstring::npos ? path : path.substr(0, slash);
 }
 
 std::wstring FileVersionText(const std::wstring& path) {

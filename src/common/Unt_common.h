@@ -48,7 +48,9 @@ inline constexpr std::size_t MaxShellListLength = 8191;
 bool ShellFileOperation(HWND owner, UINT operation, const std::wstring& sourceList, FILEOP_FLAGS flags,
                         const std::wstring& destList);
 
-// The folder of the running executable, without a trailing backslash.
+// The running executable's full path, and its folder without a trailing
+// backslash.
+std::wstring ProgramPath();
 std::wstring ProgramFolder();
 
 // "major.minor.release.build" from the file's version resource; "" when it

@@ -6,11 +6,15 @@
 #include "DayloomProcess.h"
 #include "RegistryFixture.h"
 #include "ToolkitFixture.h"
+#include "about/Unt_about.h"
 #include "alarms/Unt_alarms.h"
 #include "app/Unt_main.h"
 #include "calendar/Unt_events.h"
+#include "common/DateFormat.h"
 #include "prefs/Unt_dayloomprefs.h"
 #include "tasks/Unt_task.h"
+#include "toolkit/LocalTime.h"
+#include "toolkit/Locale.h"
 #include "toolkit/Timer.h"
 
 using dltest::DayloomProcess;
@@ -111,6 +115,41 @@ TEST_F(ProgramTest, ExitFromTheTrayMenuEndsTheProgram) {
     EXPECT_EQ(code, 0u);
     // The calendar was open at Exit: its close handler did not run.
     EXPECT_EQ(RegReadString(RegistryRoot, L"Events Window", L"Max"), L"");
+}
+
+namespace {
+BOOL CALLBACK FindChildText(HWND child, LPARAM lp) {
+    auto& wanted = *reinterpret_cast<std::pair<std::wstring, bool>*>(lp);
+    wchar_t text[256] = {};
+    GetWindowTextW(child, text, 256);
+    if (wanted.first == text) wanted.second = true;
+    return !wanted.second;
+}
+bool HasChildWithText(HWND window, const std::wstring& text) {
+    std::pair<std::wstring, bool> wanted{text, false};
+    EnumChildWindows(window, FindChildText, reinterpret_cast<LPARAM>(&wanted));
+    return wanted.second;
+}
+}  // namespace
+
+TEST_F(ProgramTest, AOneShotAlarmOfThisMinuteRingsOnTheFirstTickAndLeavesTheStore) {
+    SetPreference(L"Open Calendar", L"No");
+    // The program formats with the user's locale; so does the test.
+    const FormatSettings settings = tk::ReadUserFormatSettings();
+    const TDateTime now = tk::LocalNow();
+    const std::wstring dayKey = L"Alarms\\" + FormatDateTime(L"ddddd", now, settings);
+    const std::wstring timeName = FormatDateTime(L"t", now, settings);
+    RegWriteString(RegistryRoot, dayKey, timeName, L"Water the plants | today|Chime.wav");
+
+    DayloomProcess dayloom;
+    dayloom.Start();
+    // The first tick comes ten seconds after start; a minute that turns
+    // meanwhile is caught by the tick's look at the previous minute.
+    HWND alarm = dayloom.WaitForWindow(L"", L"Alarm", 20000);
+    ASSERT_NE(alarm, nullptr);
+    EXPECT_TRUE(HasChildWithText(alarm, L"Water the plants | today"));
+    EXPECT_EQ(RegReadString(RegistryRoot, dayKey, timeName), L"");
+    EXPECT_TRUE(UserStore().KeyExists(RegistryRoot + dayKey));  // the day key stays
 }
 
 // ---- the main form in this process ----
@@ -265,4 +304,11 @@ TEST_F(PreferencesTest, ATrayChoiceOutOfRangeShowsNoSelectionAndGarbageIsReporte
     SetPreference(L"Tray Double Click", L"two");
     auto other = ShowDialog();
     EXPECT_TRUE(tk::DialogLog::Contains(L"'two' is not a valid integer value"));
+}
+
+TEST(AboutBox, ShowsTheProgramVersion) {
+    // The test executables carry the program's own version block.
+    auto about = tk::MakeForm<Tfrm_About>(nullptr);
+    EXPECT_EQ(about->lbl_Version.Text(), L"Version: 1.0.0.1");
+    EXPECT_EQ(about->Caption(), L"About Dayloom");
 }
