@@ -40,6 +40,7 @@ public:
     void OpenEvents() override { mnu_EventsClick(); }
     void OpenAlarms() override { mnu_AlarmsClick(); }
     void OpenTasks() override { mnu_TaskClick(); }
+    void ShowAbout() override { mnu_AboutClick(); }
 
     bool ReminderScanPending() const { return scheduler_.ReminderScanPending; }
     bool TrayIconAdded() const { return trayIconAdded_; }

@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "alarms/Unt_alarms.h"
-#include "app/Unt_main.h"
+#include "app/Commands.h"
 #include "calendar/CalendarMenu.h"
 #include "calendar/Unt_newevent.h"
 #include "common/DateFormat.h"
 #include "common/Unt_common.h"
 #include "holidays/HolidayStore.h"
-#include "toolkit/AnalogClock.h"
 #include "toolkit/Handles.h"
 #include "toolkit/LocalTime.h"
 
@@ -268,9 +267,9 @@ void Tfrm_Events::BuildMenus() {
 
     auto& tools = MainMenu1.Add({.name = L"Tools1", .caption = L"&Tools"});
     tools.Add({.name = L"mnu_Alarm", .caption = L"&Alarm Manager",
-               .onClick = [] { if (Class_Dayloom) Class_Dayloom->mnu_AlarmsClick(); }});
+               .onClick = [] { if (TheAppCommands) TheAppCommands->OpenAlarms(); }});
     tools.Add({.name = L"mnu_TaskList", .caption = L"&Task Lists",
-               .onClick = [] { if (Class_Dayloom) Class_Dayloom->mnu_TaskClick(); }});
+               .onClick = [] { if (TheAppCommands) TheAppCommands->OpenTasks(); }});
     // Floating is reached only through a stored "Calendar OnTop".
     tools.AddSeparator(L"N5").SetVisible(false);
     tools.Add({.name = L"mnu_OnTop", .caption = L"Float Events Calendar Window",
@@ -546,10 +545,9 @@ void Tfrm_Events::btn_DeleteClick() {
 
 void Tfrm_Events::mnu_EventCreateAlarmClick() {
     const int selected = lsv_Events.Selected();
-    if (selected < 0 || !Class_Dayloom) return;
+    if (selected < 0) return;
     const EventRow row = DayListRow(lsv_Events, selected);
-    Class_Dayloom->mnu_AlarmsClick();
-    if (frm_Alarms) frm_Alarms->Prefill(row.description, row.time, Events().Format(L"ddddd", CurrentDate));
+    OpenAlarmManagerPrefilled(row.description, row.time, Events().Format(L"ddddd", CurrentDate));
 }
 
 void Tfrm_Events::mnu_DayloomHelpClick() {
@@ -559,5 +557,5 @@ void Tfrm_Events::mnu_DayloomHelpClick() {
 
 void Tfrm_Events::mnu_AboutClick() {
     StopFloating();
-    if (Class_Dayloom) Class_Dayloom->mnu_AboutClick();
+    if (TheAppCommands) TheAppCommands->ShowAbout();
 }

@@ -7,6 +7,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
 #include "toolkit/LocalTime.h"
+#include "toolkit/OffscreenCanvas.h"
 
 namespace tk {
 namespace {
@@ -109,13 +110,11 @@ void AnalogClock::Poll() {
     Invoke(OnSecondChange);
 }
 
-void AnalogClock::Paint(HDC target, const RECT& client) {
+void AnalogClock::Paint(HDC target, const RECT& client, const RECT&) {
     const int w = client.right - client.left, h = client.bottom - client.top;
     if (w <= 0 || h <= 0) return;
     // Drawn off screen and copied at once, so that the hands never flicker.
-    MemoryDC dc(CreateCompatibleDC(target));
-    Bitmap bitmap(CreateCompatibleBitmap(target, w, h));
-    SelectGuard keep(dc.get(), bitmap.get());
+    OffscreenCanvas dc(target, w, h);
 
     HBRUSH back = nullptr;
     Brush own;
@@ -166,31 +165,12 @@ void AnalogClock::Paint(HDC target, const RECT& client) {
         Ellipse(dc.get(), centre.x - k, centre.y - k, centre.x + k + 1, centre.y + k + 1);
     }
 
-    BitBlt(target, 0, 0, w, h, dc.get(), 0, 0, SRCCOPY);
+    dc.Present(client);
 }
 
 LRESULT AnalogClock::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PaintDC dc(Handle());
-        RECT client;
-        GetClientRect(Handle(), &client);
-        Paint(dc, client);
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client;
-        GetClientRect(Handle(), &client);
-        Paint(reinterpret_cast<HDC>(wp), client);
-        return 0;
-    }
-    case WM_DESTROY:
-        timer_.SetEnabled(false);
-        break;
-    }
-    return Window::WndProc(msg, wp, lp);
+    if (msg == WM_DESTROY) timer_.SetEnabled(false);
+    return PaintedControl::WndProc(msg, wp, lp);
 }
 
 }  // namespace tk

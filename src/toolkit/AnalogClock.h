@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "common/DateTime.h"
+#include "toolkit/PaintedControl.h"
 #include "toolkit/Timer.h"
-#include "toolkit/Window.h"
 
 namespace tk {
 
@@ -28,7 +28,7 @@ struct AnalogClockArgs {
     COLORREF color = CLR_INVALID;  // behind the face; CLR_INVALID: the parent's
 };
 
-class AnalogClock : public Window {
+class AnalogClock : public PaintedControl {
 public:
     void Create(Window& parent, const AnalogClockArgs& args);
 
@@ -55,7 +55,7 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    void Paint(HDC dc, const RECT& client);
+    void Paint(HDC dc, const RECT& client, const RECT& dirty) override;
     long long SecondMark() const;
 
     AnalogClockArgs style_;

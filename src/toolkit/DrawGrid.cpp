@@ -7,6 +7,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
+#include "toolkit/OffscreenCanvas.h"
 
 namespace tk {
 namespace {
@@ -185,18 +186,9 @@ void DrawGrid::ClickCell(int col, int row) {
     MoveTo(col, row);
 }
 
-void DrawGrid::Paint(HDC target, const RECT& update) {
-    RECT client;
-    GetClientRect(Handle(), &client);
+void DrawGrid::Paint(HDC target, const RECT& client, const RECT& update) {
     const int width = std::max<int>(client.right, 1), height = std::max<int>(client.bottom, 1);
-    MemoryDC dc(CreateCompatibleDC(target));
-    // A DIB section is drawn on in the process; a device bitmap can cost a
-    // round trip to the display server for every call.
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    Bitmap bitmap(CreateDIBSection(target, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    SelectGuard keepBitmap(dc.get(), bitmap.get());
+    OffscreenCanvas dc(target, width, height);
 
     Brush back(CreateSolidBrush(gridLines_ ? kLineColor : color_));
     FillRect(dc.get(), &client, back.get());
@@ -232,8 +224,7 @@ void DrawGrid::Paint(HDC target, const RECT& update) {
     }
     RECT below{0, CellRect(0, last).bottom, width, height};
     FillRect(dc.get(), &below, blank.get());
-    BitBlt(target, update.left, update.top, update.right - update.left, update.bottom - update.top, dc.get(),
-           update.left, update.top, SRCCOPY);
+    dc.Present(update);
 }
 
 void DrawGrid::OnDpiChanged(UINT oldDpi, UINT newDpi) {
@@ -252,19 +243,6 @@ LRESULT DrawGrid::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
     };
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PaintDC dc(Handle());
-        Paint(dc, dc.PaintRect());
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client;
-        GetClientRect(Handle(), &client);
-        Paint(reinterpret_cast<HDC>(wp), client);
-        return 0;
-    }
     case WM_SIZE:
         UpdateScrollBar();
         SetTopRow(topRow_);
@@ -318,7 +296,7 @@ LRESULT DrawGrid::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         Invoke(OnDblClick);
         return 0;
     }
-    return Window::WndProc(msg, wp, lp);
+    return PaintedControl::WndProc(msg, wp, lp);
 }
 
 }  // namespace tk

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "toolkit/Form.h"
-#include "toolkit/Window.h"
+#include "toolkit/PaintedControl.h"
 
 namespace tk {
 
@@ -28,7 +28,7 @@ struct DrawGridArgs {
     COLORREF color = RGB(255, 255, 255);  // behind and between the cells
 };
 
-class DrawGrid : public Window {
+class DrawGrid : public PaintedControl {
 public:
     void Create(Window& parent, const DrawGridArgs& args);
 
@@ -87,7 +87,7 @@ protected:
     void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
 private:
-    void Paint(HDC dc, const RECT& update);
+    void Paint(HDC dc, const RECT& client, const RECT& update) override;
     void MoveTo(int col, int row);  // user move: OnSelectCell, then OnClick
     int VisibleScrollRows() const;
     void UpdateScrollBar();

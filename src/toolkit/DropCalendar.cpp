@@ -11,6 +11,7 @@
 #include "toolkit/AnalogClock.h"
 #include "toolkit/Application.h"
 #include "toolkit/LocalTime.h"
+#include "toolkit/OffscreenCanvas.h"
 #include "toolkit/Screen.h"
 
 namespace tk {
@@ -135,13 +136,8 @@ void DropCalendar::Select(TDateTime date) {
     Invalidate(false);
 }
 
-void DropCalendar::Paint(HDC target) {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    const int w = client.right, h = client.bottom;
-    MemoryDC dc(CreateCompatibleDC(target));
-    Bitmap bitmap(CreateCompatibleBitmap(target, w, h));
-    SelectGuard keepBitmap(dc.get(), bitmap.get());
+void DropCalendar::Paint(HDC target, const RECT& client, const RECT&) {
+    OffscreenCanvas dc(target, client.right, client.bottom);
     FillRect(dc.get(), &client, GetSysColorBrush(COLOR_WINDOW));
     SetBkMode(dc.get(), TRANSPARENT);
     SelectGuard keepFont(dc.get(), GetFont());
@@ -192,18 +188,11 @@ void DropCalendar::Paint(HDC target) {
         text(std::to_wstring(p.day), r, DT_CENTER, color);
     }
     text(L"Today: " + FormatDateTime(L"dddddd", today_, fs), l.today, DT_CENTER, ink);
-    BitBlt(target, 0, 0, w, h, dc.get(), 0, 0, SRCCOPY);
+    dc.Present(client);
 }
 
 LRESULT DropCalendar::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PaintDC dc(Handle());
-        Paint(dc);
-        return 0;
-    }
     case WM_LBUTTONDOWN: {
         TDateTime day = 0;
         switch (HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, day)) {
@@ -237,7 +226,7 @@ LRESULT DropCalendar::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         Finish(std::nullopt);
         break;
     }
-    return Window::WndProc(msg, wp, lp);
+    return PaintedControl::WndProc(msg, wp, lp);
 }
 
 }  // namespace tk

@@ -8,7 +8,7 @@
 
 #include "common/DateTime.h"
 #include "toolkit/Handles.h"
-#include "toolkit/Window.h"
+#include "toolkit/PaintedControl.h"
 
 namespace tk {
 
@@ -19,7 +19,7 @@ inline TDateTime FirstCellOfMonth(int year, int month) {
     return first - (DayOfWeek(first) - 1);
 }
 
-class DropCalendar : public Window {
+class DropCalendar : public PaintedControl {
 public:
     // Shows the calendar below `anchor` at `initial`; the picked date, or
     // nothing when dismissed.
@@ -43,7 +43,7 @@ private:
     };
     Layout GetLayout() const;
     Hit HitTest(POINT pt, TDateTime& day) const;
-    void Paint(HDC dc);
+    void Paint(HDC dc, const RECT& client, const RECT& dirty) override;
     void Select(TDateTime date);
     void Finish(std::optional<TDateTime> result);
 

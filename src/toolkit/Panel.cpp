@@ -62,9 +62,8 @@ HBRUSH Panel::ChildBackground(HDC dc, UINT msg) {
     return nullptr;
 }
 
-void Panel::Paint(HDC dc) {
-    RECT r;
-    GetClientRect(Handle(), &r);
+void Panel::Paint(HDC dc, const RECT& client, const RECT&) {
+    RECT r = client;
     FillRect(dc, &r, brush_ ? brush_.get() : GetSysColorBrush(COLOR_BTNFACE));
     auto edge = [&](Bevel b) {
         if (b == Bevel::None) return;
@@ -85,25 +84,11 @@ void Panel::Paint(HDC dc) {
         InflateRect(&tr, -Scale(2), 0);
         DrawTextW(dc, text.c_str(), -1, &tr, flags);
     }
-    if (OnPaint) {
-        RECT client;
-        GetClientRect(Handle(), &client);
-        Invoke(OnPaint, dc, client);
-    }
+    Invoke(OnPaint, dc, client);
 }
 
 LRESULT Panel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PaintDC dc(Handle());
-        Paint(dc);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wp));
-        return 0;
     case WM_LBUTTONUP:
         Invoke(OnClick);
         return 0;
@@ -111,7 +96,7 @@ LRESULT Panel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         Invoke(OnDblClick);
         return 0;
     case WM_SETTEXT: {
-        LRESULT r = Window::WndProc(msg, wp, lp);
+        LRESULT r = PaintedControl::WndProc(msg, wp, lp);
         Invalidate();
         return r;
     }
@@ -119,7 +104,7 @@ LRESULT Panel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         Invalidate();
         break;
     }
-    return Window::WndProc(msg, wp, lp);
+    return PaintedControl::WndProc(msg, wp, lp);
 }
 
 }  // namespace tk

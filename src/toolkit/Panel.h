@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "toolkit/Handles.h"
-#include "toolkit/Window.h"
+#include "toolkit/PaintedControl.h"
 
 namespace tk {
 
@@ -21,7 +21,7 @@ struct PanelArgs {
     bool bold = false;
 };
 
-class Panel : public Window {
+class Panel : public PaintedControl {
 public:
     void Create(Window& parent, const PanelArgs& args);
     std::function<void()> OnClick;
@@ -41,7 +41,7 @@ protected:
     void AdjustClientRect(RECT& rect) const override;
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc, const RECT& client, const RECT& dirty) override;
     int BevelWidth() const;
     PanelArgs style_;
     Brush brush_;

@@ -140,6 +140,7 @@ TEST_F(AlarmManagerTest, CalendarAndTaskButtonsRunTheMainFormsCommands) {
         void OpenEvents() override { log += L"E"; }
         void OpenAlarms() override { log += L"A"; }
         void OpenTasks() override { log += L"T"; }
+        void ShowAbout() override { log += L"?"; }
     } commands;
     TheAppCommands = &commands;
     form->btn_Calendar.Click();

@@ -11,6 +11,8 @@
 
 #include "RegistryFixture.h"
 #include "ToolkitFixture.h"
+#include "alarms/Unt_alarms.h"
+#include "app/Commands.h"
 #include "calendar/EventEditor.h"
 #include "calendar/Unt_events.h"
 #include "calendar/Unt_newevent.h"
@@ -256,3 +258,31 @@ TEST_F(EventsWindowTest, EventImagesAreLoadedBesideTheProgram) {
 }
 
 }  // namespace
+
+TEST_F(EventsWindowTest, CreateAlarmFromAnEventFillsInTheAlarmManager) {
+    Write(Key + L"\\Events", L"9:00 AM", L"Dentist");
+    Tfrm_Events& calendar = OpenCalendar();
+    calendar.lsv_Events.SetSelected(0);
+    // The main form's Alarm Manager command, as the shell runs it.
+    struct Commands : AppCommands {
+        void OpenEvents() override {}
+        void OpenAlarms() override {
+            if (frm_Alarms) return;
+            frm_Alarms = new Tfrm_Alarms(nullptr);
+            frm_Alarms->Show();
+        }
+        void OpenTasks() override {}
+        void ShowAbout() override {}
+    } commands;
+    TheAppCommands = &commands;
+    calendar.pop_Events.Find(L"mnu_EventCreateAlarm")->Click();
+    TheAppCommands = nullptr;
+
+    ASSERT_NE(frm_Alarms, nullptr);
+    EXPECT_EQ(frm_Alarms->txt_AlarmDescription.Text(), L"Dentist");
+    EXPECT_EQ(frm_Alarms->oph_Time.Text(), L"9:00 AM");
+    EXPECT_EQ(frm_Alarms->oph_Date.Text(), L"12/25/2024");
+    EXPECT_TRUE(UserStore().SubkeyNames(RegistryRoot + L"Alarms").empty());  // nothing stored yet
+    frm_Alarms->Close();
+    EXPECT_TRUE(PumpUntil([] { return frm_Alarms == nullptr; }));
+}
