@@ -90,7 +90,7 @@ void DateEdit::Create(Window& parent, const DateEditArgs& a) {
 }
 
 std::optional<TDateTime> DateEdit::TryDate() const {
-    return ParseDateEntry(Text(), CurrentFormatSettings(), CurrentYear(), epoch_);
+    return entry::ParseDateEntry(Text(), CurrentFormatSettings(), CurrentYear(), epoch_);
 }
 
 TDateTime DateEdit::Date() const {
@@ -98,7 +98,7 @@ TDateTime DateEdit::Date() const {
     throw EConvertError(L"'" + Text() + L"' is not a valid date");
 }
 
-void DateEdit::SetDate(TDateTime date) { SetText(DateEntryText(date, CurrentFormatSettings())); }
+void DateEdit::SetDate(TDateTime date) { SetText(entry::DateEntryText(date, CurrentFormatSettings())); }
 
 void DateEdit::SetVisible(bool visible) {
     Edit::SetVisible(visible);
@@ -120,7 +120,7 @@ void DateEdit::Step(int delta) {
     const FormatSettings& fs = CurrentFormatSettings();
     const std::wstring text = Text();
     const TDateTime date = TryDate().value_or(DateOf(LocalNow()));
-    SetDate(StepDate(date, DateFieldAt(text, caret, fs), delta));
+    SetDate(entry::StepDate(date, entry::DateFieldAt(text, caret, fs), delta));
     // Keep the caret in the same part of the new text.
     SetSelection(static_cast<int>(caret), static_cast<int>(caret));
 }
@@ -128,7 +128,7 @@ void DateEdit::Step(int delta) {
 LRESULT DateEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CHAR:
-        if (static_cast<wchar_t>(wp) == DateEditTodayKey && !ReadOnly() && EntryReplacesWholeText(Handle())) {
+        if (static_cast<wchar_t>(wp) == entry::DateEditTodayKey && !ReadOnly() && EntryReplacesWholeText(Handle())) {
             SetDate(LocalNow());
             SetSelection(-1, -1);
             return 0;
@@ -153,7 +153,7 @@ LRESULT DateEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS:
         // A date that reads is shown in the locale's own form again.
         if (auto date = TryDate()) {
-            const std::wstring canonical = DateEntryText(*date, CurrentFormatSettings());
+            const std::wstring canonical = entry::DateEntryText(*date, CurrentFormatSettings());
             if (canonical != Text()) SetText(canonical);
         }
         break;

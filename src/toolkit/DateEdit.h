@@ -8,14 +8,14 @@
 #include <optional>
 
 #include "common/DateTime.h"
-#include "toolkit/DateEditRules.h"
+#include "common/DateEntryRules.h"
 #include "toolkit/Edit.h"
 
 namespace tk {
 
 struct DateEditArgs {
     TK_CONTROL_ARGS
-    int epoch = DateEditDefaultEpoch;
+    int epoch = entry::DateEditDefaultEpoch;
 };
 
 class DateEdit : public Edit {
@@ -39,7 +39,7 @@ protected:
 private:
     class DropButton;
     std::unique_ptr<DropButton> button_;
-    int epoch_ = DateEditDefaultEpoch;
+    int epoch_ = entry::DateEditDefaultEpoch;
     void Step(int delta);
 };
 

@@ -21,7 +21,7 @@ void TimeEdit::Create(Window& parent, const TimeEditArgs& a) {
 }
 
 std::optional<TDateTime> TimeEdit::TryTime() const {
-    return ParseTimeEntry(Text(), CurrentFormatSettings());
+    return entry::ParseTimeEntry(Text(), CurrentFormatSettings());
 }
 
 TDateTime TimeEdit::Time() const {
@@ -29,7 +29,7 @@ TDateTime TimeEdit::Time() const {
     throw EConvertError(L"'" + Text() + L"' is not a valid time");
 }
 
-void TimeEdit::SetTime(TDateTime time) { SetText(TimeEntryText(time, CurrentFormatSettings())); }
+void TimeEdit::SetTime(TDateTime time) { SetText(entry::TimeEntryText(time, CurrentFormatSettings())); }
 
 void TimeEdit::Step(int delta) {
     DWORD caret = 0;
@@ -37,14 +37,14 @@ void TimeEdit::Step(int delta) {
     const FormatSettings& fs = CurrentFormatSettings();
     const std::wstring text = Text();
     const TDateTime time = TryTime().value_or(TimeOf(LocalNow()));
-    SetTime(StepTime(time, TimeFieldAt(text, caret, fs), delta));
+    SetTime(entry::StepTime(time, entry::TimeFieldAt(text, caret, fs), delta));
     SetSelection(static_cast<int>(caret), static_cast<int>(caret));
 }
 
 LRESULT TimeEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CHAR:
-        if (static_cast<wchar_t>(wp) == TimeEditNowKey && !ReadOnly() && EntryReplacesWholeText(Handle())) {
+        if (static_cast<wchar_t>(wp) == entry::TimeEditNowKey && !ReadOnly() && EntryReplacesWholeText(Handle())) {
             SetTime(TimeOf(LocalNow()));
             SetSelection(-1, -1);
             return 0;
@@ -58,7 +58,7 @@ LRESULT TimeEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_KILLFOCUS:
         if (auto time = TryTime()) {
-            const std::wstring canonical = TimeEntryText(*time, CurrentFormatSettings());
+            const std::wstring canonical = entry::TimeEntryText(*time, CurrentFormatSettings());
             if (canonical != Text()) SetText(canonical);
         }
         break;

@@ -7,7 +7,7 @@
 
 #include "common/DateTime.h"
 #include "toolkit/Edit.h"
-#include "toolkit/TimeEditRules.h"
+#include "common/TimeEntryRules.h"
 
 namespace tk {
 

@@ -1,5 +1,5 @@
 // How the date entry reads its text. Portable (no platform headers), so that
-// the rules are tested natively; the control is in DateEdit.h.
+// the rules are tested natively; the control is tk::DateEdit (src/toolkit/DateEdit.h).
 #pragma once
 #include <cstddef>
 #include <optional>
@@ -9,7 +9,7 @@
 #include "common/DateTime.h"
 #include "common/FormatSettings.h"
 
-namespace tk {
+namespace entry {
 
 // Typed into an empty (or wholly selected) date entry, this enters today.
 inline constexpr wchar_t DateEditTodayKey = L'/';
@@ -64,4 +64,4 @@ inline TDateTime StepDate(TDateTime date, DateField field, int delta) {
     return date;
 }
 
-}  // namespace tk
+}  // namespace entry

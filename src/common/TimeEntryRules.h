@@ -1,5 +1,5 @@
 // How the time entry reads its text. Portable (no platform headers), so that
-// the rules are tested natively; the control is in TimeEdit.h.
+// the rules are tested natively; the control is tk::TimeEdit (src/toolkit/TimeEdit.h).
 #pragma once
 #include <cstddef>
 #include <cwctype>
@@ -10,7 +10,7 @@
 #include "common/DateTime.h"
 #include "common/FormatSettings.h"
 
-namespace tk {
+namespace entry {
 
 // Typed into an empty (or wholly selected) time entry, this enters the
 // current time.
@@ -84,4 +84,4 @@ inline TDateTime StepTime(TDateTime time, TimeField field, int delta) {
     return EncodeTime(minutes / 60, minutes % 60, 0);
 }
 
-}  // namespace tk
+}  // namespace entry

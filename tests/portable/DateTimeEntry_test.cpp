@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "common/DateFormat.h"
-#include "toolkit/DateEditRules.h"
-#include "toolkit/TimeEditRules.h"
+#include "common/DateEntryRules.h"
+#include "common/TimeEntryRules.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ TEST(DateEditRules, ReadsTheShortDateWithEpoch1980) {
         {L"3", 0, 0, 0},           {L"", 0, 0, 0},          {L"today", 0, 0, 0},
     };
     for (const auto& c : cases) {
-        const auto date = tk::ParseDateEntry(c.text, us, 2026);
+        const auto date = entry::ParseDateEntry(c.text, us, 2026);
         if (c.y == 0) {
             EXPECT_FALSE(date) << c.text;
         } else {
@@ -26,7 +26,7 @@ TEST(DateEditRules, ReadsTheShortDateWithEpoch1980) {
             EXPECT_EQ(*date, EncodeDate(c.y, c.m, c.d)) << c.text;
         }
     }
-    EXPECT_EQ(*tk::ParseDateEntry(L"9.3.26", GermanSettings(), 2026), EncodeDate(2026, 3, 9));
+    EXPECT_EQ(*entry::ParseDateEntry(L"9.3.26", GermanSettings(), 2026), EncodeDate(2026, 3, 9));
 }
 
 TEST(TimeEditRules, TwelveHourClockTakesUnmarkedTimesAsPm) {
@@ -40,7 +40,7 @@ TEST(TimeEditRules, TwelveHourClockTakesUnmarkedTimesAsPm) {
         {L"25:00", -1, 0},    {L"7", -1, 0},
     };
     for (const auto& c : cases) {
-        const auto time = tk::ParseTimeEntry(c.text, us);
+        const auto time = entry::ParseTimeEntry(c.text, us);
         if (c.h < 0) {
             EXPECT_FALSE(time) << c.text;
         } else {
@@ -53,9 +53,9 @@ TEST(TimeEditRules, TwelveHourClockTakesUnmarkedTimesAsPm) {
 }
 
 TEST(TimeEditRules, TwentyFourHourClockReadsHoursAsTheyAre) {
-    EXPECT_EQ(*tk::ParseTimeEntry(L"07:30", GermanSettings()), EncodeTime(7, 30, 0));
-    EXPECT_FALSE(tk::UsesTwelveHourClock(GermanSettings()));
-    EXPECT_TRUE(tk::UsesTwelveHourClock(UsEnglishSettings()));
+    EXPECT_EQ(*entry::ParseTimeEntry(L"07:30", GermanSettings()), EncodeTime(7, 30, 0));
+    EXPECT_FALSE(entry::UsesTwelveHourClock(GermanSettings()));
+    EXPECT_TRUE(entry::UsesTwelveHourClock(UsEnglishSettings()));
 }
 
 }  // namespace
@@ -66,29 +66,29 @@ TEST(DateEditRules, ArrowKeysStepThePartAtTheCaret) {
     const FormatSettings us = UsEnglishSettings();  // m/d/yyyy
     const FormatSettings de = GermanSettings();     // dd.mm.yyyy
     const std::wstring text = L"1/31/2026";
-    EXPECT_EQ(tk::DateFieldAt(text, 0, us), tk::DateField::Month);
-    EXPECT_EQ(tk::DateFieldAt(text, 3, us), tk::DateField::Day);
-    EXPECT_EQ(tk::DateFieldAt(text, 9, us), tk::DateField::Year);
-    EXPECT_EQ(tk::DateFieldAt(L"31.01.2026", 1, de), tk::DateField::Day);
-    EXPECT_EQ(tk::DateFieldAt(L"31.01.2026", 4, de), tk::DateField::Month);
+    EXPECT_EQ(entry::DateFieldAt(text, 0, us), entry::DateField::Month);
+    EXPECT_EQ(entry::DateFieldAt(text, 3, us), entry::DateField::Day);
+    EXPECT_EQ(entry::DateFieldAt(text, 9, us), entry::DateField::Year);
+    EXPECT_EQ(entry::DateFieldAt(L"31.01.2026", 1, de), entry::DateField::Day);
+    EXPECT_EQ(entry::DateFieldAt(L"31.01.2026", 4, de), entry::DateField::Month);
 
     const TDateTime jan31 = EncodeDate(2026, 1, 31);
-    EXPECT_EQ(tk::StepDate(jan31, tk::DateField::Day, 1), EncodeDate(2026, 2, 1));
-    EXPECT_EQ(tk::StepDate(jan31, tk::DateField::Month, 1), EncodeDate(2026, 2, 28));
-    EXPECT_EQ(tk::StepDate(EncodeDate(2024, 2, 29), tk::DateField::Year, 1), EncodeDate(2025, 2, 28));
+    EXPECT_EQ(entry::StepDate(jan31, entry::DateField::Day, 1), EncodeDate(2026, 2, 1));
+    EXPECT_EQ(entry::StepDate(jan31, entry::DateField::Month, 1), EncodeDate(2026, 2, 28));
+    EXPECT_EQ(entry::StepDate(EncodeDate(2024, 2, 29), entry::DateField::Year, 1), EncodeDate(2025, 2, 28));
 }
 
 TEST(TimeEditRules, ArrowKeysStepThePartAtTheCaretAndWrap) {
     const FormatSettings us = UsEnglishSettings();
-    EXPECT_EQ(tk::TimeFieldAt(L"11:59 PM", 1, us), tk::TimeField::Hour);
-    EXPECT_EQ(tk::TimeFieldAt(L"11:59 PM", 4, us), tk::TimeField::Minute);
-    EXPECT_EQ(tk::TimeFieldAt(L"11:59 PM", 7, us), tk::TimeField::HalfDay);
+    EXPECT_EQ(entry::TimeFieldAt(L"11:59 PM", 1, us), entry::TimeField::Hour);
+    EXPECT_EQ(entry::TimeFieldAt(L"11:59 PM", 4, us), entry::TimeField::Minute);
+    EXPECT_EQ(entry::TimeFieldAt(L"11:59 PM", 7, us), entry::TimeField::HalfDay);
 
     const TDateTime t = EncodeTime(23, 59, 0);
-    EXPECT_EQ(tk::StepTime(t, tk::TimeField::Minute, 1), EncodeTime(0, 0, 0));
-    EXPECT_EQ(tk::StepTime(t, tk::TimeField::Hour, 1), EncodeTime(0, 59, 0));
-    EXPECT_EQ(tk::StepTime(t, tk::TimeField::HalfDay, 1), EncodeTime(11, 59, 0));
-    EXPECT_EQ(tk::StepTime(EncodeTime(0, 0, 0), tk::TimeField::Minute, -1), EncodeTime(23, 59, 0));
+    EXPECT_EQ(entry::StepTime(t, entry::TimeField::Minute, 1), EncodeTime(0, 0, 0));
+    EXPECT_EQ(entry::StepTime(t, entry::TimeField::Hour, 1), EncodeTime(0, 59, 0));
+    EXPECT_EQ(entry::StepTime(t, entry::TimeField::HalfDay, 1), EncodeTime(11, 59, 0));
+    EXPECT_EQ(entry::StepTime(EncodeTime(0, 0, 0), entry::TimeField::Minute, -1), EncodeTime(23, 59, 0));
 }
 
 }  // namespace
