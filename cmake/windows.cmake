@@ -25,7 +25,7 @@ target_include_directories(dayloom_resources PRIVATE ${DAYLOOM_GENERATED} ${CMAK
 add_dependencies(dayloom_resources dayloom_icons)
 
 if(MINGW)
-  set(DAYLOOM_STATIC_LINK -static -static-libgcc -static-libstdc++)
+  set(DAYLOOM_STATIC_LINK -static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 endif()
 
 add_executable(Dayloom WIN32 ${DAYLOOM_ENTRY_SOURCE} $<TARGET_OBJECTS:dayloom_resources>)

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "AlarmCountingStore.h"
+#include "common/CountingStore.h"
 #include "alarms/AlarmStore.h"
 #include "alarms/AlarmTick.h"
 #include "common/MemoryStore.h"
@@ -74,7 +74,7 @@ OpsFigures CountOps(Store& store, TDateTime day) {
         f.deletes += counted.deletes;
         f.maxReads = std::max(f.maxReads, counted.reads);
         f.maxDeletes = std::max(f.maxDeletes, counted.deletes);
-        f.maxOther = std::max(f.maxOther, counted.writes + counted.other);
+        f.maxOther = std::max(f.maxOther, counted.writes + counted.Other());
     }
     return f;
 }

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "calendar/MonthGrid.h"
-#include "calendar/StoreReadCounter.h"
+#include "common/CountingStore.h"
 #include "common/DateFormat.h"
 #include "common/MemoryStore.h"
 #include "common/StoreAccess.h"
@@ -61,7 +61,7 @@ double MicrosecondsPer(F&& run) {
 }
 
 RepaintCost MeasureRepaint(Store& store, const FormatSettings& settings) {
-    StoreReadCounter counter(store);
+    CountingStore counter(store);
     const EventStore counted(counter, settings);
     const EventStore direct(store, settings);
     const TDateTime today = EncodeDate(2024, 12, 25);
@@ -81,7 +81,7 @@ RepaintCost MeasureRepaint(Store& store, const FormatSettings& settings) {
 
     RepaintCost cost;
     repaint(counted, cost.maxCellReads);
-    cost.reads = counter.reads;
+    cost.reads = counter.Lookups();
     cost.listings = counter.listings;
 
     cost.monthReads = PaintMonth(direct, view, current, today, prefs).storeReads;

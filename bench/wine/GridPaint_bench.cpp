@@ -11,7 +11,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "calendar/StoreReadCounter.h"
+#include "common/CountingStore.h"
 #include "calendar/Unt_events.h"
 #include "common/DateFormat.h"
 #include "common/StoreAccess.h"
@@ -60,7 +60,7 @@ struct Cost {
 // With changeEach, every repaint follows a change to the store (a day colour
 // of the shown month written and taken back), so that it reads the month
 // afresh; the time of the writes, measured on their own, is taken off.
-Cost MeasureRepaint(Tfrm_Events& calendar, StoreReadCounter& counter, bool changeEach = false) {
+Cost MeasureRepaint(Tfrm_Events& calendar, CountingStore& counter, bool changeEach = false) {
     tk::Application::ProcessMessages();
     auto change = [&](int i) {
         if (changeEach) RegWriteString(DayKeyPath(L"12/10/2024"), L"", L"CalColor", i % 2 ? L"255" : L"");
@@ -78,7 +78,7 @@ Cost MeasureRepaint(Tfrm_Events& calendar, StoreReadCounter& counter, bool chang
         RedrawWindow(calendar.Grid1.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    return {(elapsed.count() - changeMs) / Repaints, static_cast<double>(counter.reads) / Repaints};
+    return {(elapsed.count() - changeMs) / Repaints, static_cast<double>(counter.Lookups()) / Repaints};
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ Cost MeasureRepaint(Tfrm_Events& calendar, StoreReadCounter& counter, bool chang
 int main() {
     tk::Application::Initialize(L"Dayloom");
     tk::RegistryStore registry(tk::RegistryStore::Hive::CurrentUser);
-    StoreReadCounter counter(registry);
+    CountingStore counter(registry);
     SetUserStore(&counter);
     UserStore().DeleteKey(RegistryRoot);
 

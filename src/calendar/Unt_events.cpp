@@ -11,6 +11,7 @@
 #include "holidays/HolidayStore.h"
 #include "toolkit/Handles.h"
 #include "toolkit/LocalTime.h"
+#include "toolkit/RegistryWatch.h"
 
 Tfrm_Events* frm_Events = nullptr;
 
@@ -72,52 +73,6 @@ int CompareLocaleText(const std::wstring& a, const std::wstring& b) {
 
 }  // namespace
 
-// Tells whether anything below the registry root may have changed since the
-// last call, by a change notification on the root key or, while the root
-// does not exist, on its nearest existing parent (which then reports the
-// root's creation). The notice is set by the change itself, so a repaint
-// that follows a change always sees it.
-class RegistryChangeWatch {
-public:
-    RegistryChangeWatch() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-    ~RegistryChangeWatch() { CloseKey(); }
-    RegistryChangeWatch(const RegistryChangeWatch&) = delete;
-    RegistryChangeWatch& operator=(const RegistryChangeWatch&) = delete;
-
-    bool Changed() {
-        if (key_ && WaitForSingleObject(event_.get(), 0) == WAIT_TIMEOUT) return false;
-        CloseKey();
-        Arm();
-        return true;
-    }
-
-private:
-    void Arm() {
-        if (!event_) return;
-        ResetEvent(event_.get());
-        std::vector<std::wstring> names = SplitKeyPath(RegistryRoot);
-        for (; !names.empty(); names.pop_back()) {
-            std::wstring path;
-            for (const std::wstring& name : names) path += (path.empty() ? L"" : L"\\") + name;
-            HKEY key = nullptr;
-            if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_NOTIFY, &key) != ERROR_SUCCESS) continue;
-            if (RegNotifyChangeKeyValue(key, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
-                                        event_.get(), TRUE) == ERROR_SUCCESS) {
-                key_ = key;
-                return;
-            }
-            RegCloseKey(key);
-        }
-    }
-    void CloseKey() {
-        if (key_) RegCloseKey(key_);
-        key_ = nullptr;
-    }
-
-    tk::KernelHandle event_;
-    HKEY key_ = nullptr;
-};
-
 COLORREF ToColorRef(TColor color) {
     return IsSystemColor(color) ? GetSysColor(SystemColorIndex(color)) : static_cast<COLORREF>(color);
 }
@@ -168,7 +123,7 @@ Tfrm_Events::Tfrm_Events(tk::Form* owner)
                 .freeOnClose = true,
                 .exStyle = WS_EX_NOPARENTNOTIFY}),
       gridReads_(UserStore()),
-      registryWatch_(std::make_unique<RegistryChangeWatch>()) {
+      registryWatch_(std::make_unique<tk::RegistryWatch>(RegistryRoot)) {
     ImageList1.Create(16, 16);
     DrawGlyphs(glyphs_);
     using tk::akBottom, tk::akLeft, tk::akRight, tk::akTop;

@@ -17,7 +17,7 @@
 #include "toolkit/Menu.h"
 #include "toolkit/Panel.h"
 
-class RegistryChangeWatch;
+namespace tk { class RegistryWatch; }
 
 class Tfrm_Events : public tk::Form {
 public:
@@ -84,7 +84,7 @@ private:
     // What the grid read, kept from one repaint to the next until the
     // registry reports a change below the root or this window changes a day.
     StoreReadCache gridReads_;
-    std::unique_ptr<RegistryChangeWatch> registryWatch_;
+    std::unique_ptr<tk::RegistryWatch> registryWatch_;
     tk::ImageList glyphs_;
 };
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "AlarmCountingStore.h"
+#include "common/CountingStore.h"
 #include "common/MemoryStore.h"
 #include "common/StoreAccess.h"
 
@@ -176,7 +176,7 @@ TEST_F(AlarmTickFixture, AtMostThreeReadsAndOneDelete) {
         s.Tick();
         EXPECT_EQ(counted.reads, c.reads) << c.name;
         EXPECT_EQ(counted.deletes, c.deletes) << c.name;
-        EXPECT_EQ(counted.writes + counted.other, 0) << c.name;
+        EXPECT_EQ(counted.writes + counted.Other(), 0) << c.name;
     }
 }
 

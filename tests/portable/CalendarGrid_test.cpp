@@ -1,7 +1,7 @@
 #include "calendar/MonthGrid.h"
 
 #include "EventTestFixture.h"
-#include "calendar/StoreReadCounter.h"
+#include "common/CountingStore.h"
 #include "common/StoreAccess.h"
 
 namespace {
@@ -169,7 +169,7 @@ TEST_F(DayCellPaints, NegativeIconDrawsNothing) {
 
 TEST_F(DayCellPaints, FullRepaintDoesBoundedReadsAndListsNothing) {
     for (int d = 1; d <= 31; ++d) PutEvent(std::to_wstring(d), L"9:00 AM", L"Monthly");
-    StoreReadCounter counter(memory);
+    CountingStore counter(memory);
     const EventStore counted(counter, settings);
     const MonthView december = MonthViewOf(christmas);
     CalendarPreferences prefs;
@@ -182,7 +182,7 @@ TEST_F(DayCellPaints, FullRepaintDoesBoundedReadsAndListsNothing) {
                     PaintDayCell(counted, december, column, row, false, christmas, prefs);
                 EXPECT_EQ(paint.storeReads, showHolidays ? 8 : 7);
             }
-        EXPECT_EQ(counter.reads, 42 * (showHolidays ? 8 : 7));
+        EXPECT_EQ(counter.Lookups(), 42 * (showHolidays ? 8 : 7));
         EXPECT_EQ(counter.listings, 0);
     }
 }
@@ -190,14 +190,14 @@ TEST_F(DayCellPaints, FullRepaintDoesBoundedReadsAndListsNothing) {
 TEST_F(DayCellPaints, WholeMonthReadsEachValueOnce) {
     Put(L"Wed", L"", L"CalColor", L"255");
     Put(L"1", L"", L"CalIndex", L"2");
-    StoreReadCounter counter(memory);
+    CountingStore counter(memory);
     const EventStore counted(counter, settings);
     const MonthView december = MonthViewOf(christmas);
     const CalendarPreferences prefs;
     const GridCell current = CellOfDay(december, 25);
 
     const MonthPaint month = PaintMonth(counted, december, current, christmas, prefs);
-    EXPECT_EQ(month.storeReads, counter.reads);
+    EXPECT_EQ(month.storeReads, counter.Lookups());
     for (int row = 1; row < GridRows; ++row)
         for (int column = 0; column < GridColumns; ++column) {
             const DayCellPaint cell = PaintDayCell(events, december, column, row,
@@ -213,10 +213,10 @@ TEST_F(DayCellPaints, WholeMonthReadsEachValueOnce) {
     // Empty store, December 2024 (1 December to 11 January): colour 42 full +
     // 7 weekly + 31 monthly + 42 yearly, icon 42 + 31 + 42, holidays 42.
     MemoryStore empty;
-    StoreReadCounter emptyCounter(empty);
+    CountingStore emptyCounter(empty);
     EXPECT_EQ(PaintMonth(EventStore(emptyCounter, settings), december, current, christmas, prefs).storeReads,
               279);
-    EXPECT_EQ(emptyCounter.reads, 279);
+    EXPECT_EQ(emptyCounter.Lookups(), 279);
 }
 
 TEST(CalendarPreferencesLoad, DefaultsForMissingOrDamagedValues) {

@@ -6,13 +6,13 @@
 #include "EventTestFixture.h"
 #include "calendar/MonthGrid.h"
 #include "calendar/StoreReadCache.h"
-#include "calendar/StoreReadCounter.h"
+#include "common/CountingStore.h"
 
 namespace {
 
 class CalendarReadCacheTest : public EventStoreTest {
 protected:
-    StoreReadCounter counter{memory};
+    CountingStore counter{memory};
     StoreReadCache cache{counter};
 };
 
@@ -23,7 +23,7 @@ TEST_F(CalendarReadCacheTest, RepeatedReadsReachTheStoreOnceUntilInvalidated) {
     EXPECT_EQ(cache.ReadString(path, L"calcolor"), L"255");
     EXPECT_EQ(cache.ReadString(path, L"Missing"), L"");
     EXPECT_EQ(cache.ReadString(path, L"Missing"), L"");
-    EXPECT_EQ(counter.reads, 2);
+    EXPECT_EQ(counter.Lookups(), 2);
 
     Put(L"12/25/2024", L"", L"CalColor", L"65280");  // behind the cache's back
     EXPECT_EQ(cache.ReadString(path, L"CalColor"), L"255");
@@ -50,7 +50,7 @@ TEST_F(CalendarReadCacheTest, RepaintAfterInvalidationShowsTheNewDayColour) {
     PaintMonth(cached, view, current, christmas, prefs);
     counter.Reset();
     const MonthPaint again = PaintMonth(cached, view, current, christmas, prefs);
-    EXPECT_EQ(counter.reads, 0);
+    EXPECT_EQ(counter.Lookups(), 0);
     EXPECT_EQ(again.at(christmasCell.column, christmasCell.row).colors.background, clWhite);
 
     Put(L"12/25/2024", L"", L"CalColor", L"255");
@@ -65,7 +65,7 @@ TEST_F(CalendarReadCacheTest, AFullCacheStartsAfresh) {
     EXPECT_EQ(small.Size(), 1u);
     counter.Reset();
     small.ReadString(DayKeyPath(L"1"), L"c");
-    EXPECT_EQ(counter.reads, 0);
+    EXPECT_EQ(counter.Lookups(), 0);
 }
 
 }  // namespace

@@ -1,17 +1,26 @@
-// A Store that passes every call on to another one and counts the reads, so
-// that tests and benchmarks can see what a look-up costs. Portable.
+// A Store that passes every call on to another one and counts the calls by
+// kind, so that tests and benchmarks can see what an operation costs the
+// store. Portable.
 #pragma once
 #include "common/Store.h"
 
-class StoreReadCounter : public Store {
+class CountingStore : public Store {
 public:
-    explicit StoreReadCounter(Store& inner) : inner_(inner) {}
+    explicit CountingStore(Store& inner) : inner_(inner) {}
 
-    int reads = 0;     // ReadString, KeyExists, ValueNames, SubkeyNames
-    int listings = 0;  // ValueNames and SubkeyNames alone
-    int writes = 0;    // WriteString, DeleteValue, DeleteKey, DeleteKeyIfEmpty
+    int reads = 0;     // ReadString
+    int keyTests = 0;  // KeyExists
+    int listings = 0;  // ValueNames, SubkeyNames
+    int writes = 0;    // WriteString
+    int deletes = 0;   // DeleteValue, DeleteKey, DeleteKeyIfEmpty
+    int flushes = 0;   // Flush
 
-    void Reset() { reads = listings = writes = 0; }
+    // Every call that asks the store something: reads, key tests, listings.
+    int Lookups() const { return reads + keyTests + listings; }
+    // Every call that is neither a read, a write nor a delete.
+    int Other() const { return keyTests + listings + flushes; }
+    int Total() const { return reads + writes + deletes + Other(); }
+    void Reset() { reads = keyTests = listings = writes = deletes = flushes = 0; }
 
     std::wstring ReadString(const std::wstring& keyPath, const std::wstring& name) override {
         ++reads;
@@ -23,32 +32,33 @@ public:
         inner_.WriteString(keyPath, name, value);
     }
     bool DeleteValue(const std::wstring& keyPath, const std::wstring& name) override {
-        ++writes;
+        ++deletes;
         return inner_.DeleteValue(keyPath, name);
     }
     bool KeyExists(const std::wstring& keyPath) override {
-        ++reads;
+        ++keyTests;
         return inner_.KeyExists(keyPath);
     }
     std::vector<std::wstring> ValueNames(const std::wstring& keyPath) override {
-        ++reads;
         ++listings;
         return inner_.ValueNames(keyPath);
     }
     std::vector<std::wstring> SubkeyNames(const std::wstring& keyPath) override {
-        ++reads;
         ++listings;
         return inner_.SubkeyNames(keyPath);
     }
     void DeleteKey(const std::wstring& keyPath) override {
-        ++writes;
+        ++deletes;
         inner_.DeleteKey(keyPath);
     }
     void DeleteKeyIfEmpty(const std::wstring& keyPath) override {
-        ++writes;
+        ++deletes;
         inner_.DeleteKeyIfEmpty(keyPath);
     }
-    void Flush(const std::wstring& keyPath) override { inner_.Flush(keyPath); }
+    void Flush(const std::wstring& keyPath) override {
+        ++flushes;
+        inner_.Flush(keyPath);
+    }
 
 private:
     Store& inner_;
