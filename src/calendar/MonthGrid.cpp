@@ -1,7 +1,7 @@
 #include "calendar/MonthGrid.h"
 
-#include <unordered_map>
-
+#include "calendar/StoreReadCache.h"
+#include "common/CountingStore.h"
 #include "common/DateFormat.h"
 #include "holidays/HolidayStore.h"
 
@@ -138,59 +138,12 @@ DayCellPaint PaintDayCell(const EventStore& events, const MonthView& view, int c
     return paint;
 }
 
-namespace {
-
-// Answers repeated reads from what it read before; only lives for one repaint,
-// so a change to the store shows at the next one.
-class ReadOnceStore : public Store {
-public:
-    explicit ReadOnceStore(Store& inner) : inner_(inner) {}
-    int reads = 0;
-
-    std::wstring ReadString(const std::wstring& keyPath, const std::wstring& name) override {
-        const auto [slot, added] = seen_.try_emplace(keyPath + L'\n' + name);
-        if (added) {
-            ++reads;
-            slot->second = inner_.ReadString(keyPath, name);
-        }
-        return slot->second;
-    }
-    void WriteString(const std::wstring& keyPath, const std::wstring& name,
-                     const std::wstring& value) override {
-        seen_.clear();
-        inner_.WriteString(keyPath, name, value);
-    }
-    bool DeleteValue(const std::wstring& keyPath, const std::wstring& name) override {
-        seen_.clear();
-        return inner_.DeleteValue(keyPath, name);
-    }
-    bool KeyExists(const std::wstring& keyPath) override { return inner_.KeyExists(keyPath); }
-    std::vector<std::wstring> ValueNames(const std::wstring& keyPath) override {
-        return inner_.ValueNames(keyPath);
-    }
-    std::vector<std::wstring> SubkeyNames(const std::wstring& keyPath) override {
-        return inner_.SubkeyNames(keyPath);
-    }
-    void DeleteKey(const std::wstring& keyPath) override {
-        seen_.clear();
-        inner_.DeleteKey(keyPath);
-    }
-    void DeleteKeyIfEmpty(const std::wstring& keyPath) override {
-        seen_.clear();
-        inner_.DeleteKeyIfEmpty(keyPath);
-    }
-    void Flush(const std::wstring& keyPath) override { inner_.Flush(keyPath); }
-
-private:
-    Store& inner_;
-    std::unordered_map<std::wstring, std::wstring> seen_;
-};
-
-}  // namespace
-
 MonthPaint PaintMonth(const EventStore& events, const MonthView& view, GridCell currentCell,
                       TDateTime today, const CalendarPreferences& prefs) {
-    ReadOnceStore once(events.store());
+    // Each value is read once per repaint however many cells ask for it; the
+    // cache lives for this repaint only, so a change shows at the next one.
+    CountingStore counted(events.store());
+    StoreReadCache once(counted);
     const EventStore onceEvents(once, events.settings());
     MonthPaint paint;
     for (int row = 1; row < GridRows; ++row)
@@ -198,6 +151,6 @@ MonthPaint PaintMonth(const EventStore& events, const MonthView& view, GridCell 
             paint.cells[(row - 1) * GridColumns + column] =
                 PaintDayCell(onceEvents, view, column, row, currentCell == GridCell{column, row},
                              today, prefs);
-    paint.storeReads = once.reads;
+    paint.storeReads = counted.reads;
     return paint;
 }
