@@ -427,28 +427,18 @@ void Window::ApplyFont() {
 void Window::CreateOwnChild(Window& parent, const wchar_t* className, DWORD style, DWORD exStyle,
                             const std::wstring& text, const Rect& b, Anchors anchors, Align align,
                             bool visible, bool enabled) {
-    if (hwnd_) throw std::logic_error("control created twice");
-    if (!parent.Handle()) throw std::logic_error("parent window has no handle");
-    style |= WS_CHILD | WS_CLIPSIBLINGS | (enabled ? 0 : WS_DISABLED);
+    style = ChildStyle(parent, style, enabled);
     HWND h = CreateWindowExW(exStyle, className, text.c_str(), style, 0, 0, 0, 0, parent.Handle(),
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())),
                              Application::Instance(), this);
     if (!h) throw std::runtime_error("CreateWindowEx failed");
-    SetParentWindow(&parent);
-    anchors_ = anchors;
-    align_ = align;
-    ApplyFont();
-    SetBounds(b);
-    if (visible) ShowWindow(hwnd_, SW_SHOWNA);
-    if (align_ != Align::None) parent.Realign();
+    FinishCreate(parent, b, anchors, align, visible);
 }
 
 void Window::CreateChild(Window& parent, const wchar_t* className, DWORD style, DWORD exStyle,
                          const std::wstring& text, const Rect& b, Anchors anchors, Align align,
                          bool visible, bool enabled) {
-    if (hwnd_) throw std::logic_error("control created twice");
-    if (!parent.Handle()) throw std::logic_error("parent window has no handle");
-    style |= WS_CHILD | WS_CLIPSIBLINGS | (enabled ? 0 : WS_DISABLED);
+    style = ChildStyle(parent, style, enabled);
     UINT dpi = parent.Dpi();
     HWND h = CreateWindowExW(exStyle, className, text.c_str(), style, tk::Scale(b.left, dpi),
                              tk::Scale(b.top, dpi), tk::Scale(b.width, dpi), tk::Scale(b.height, dpi),
@@ -456,6 +446,18 @@ void Window::CreateChild(Window& parent, const wchar_t* className, DWORD style, 
                              Application::Instance(), nullptr);
     if (!h) throw std::runtime_error("CreateWindowEx failed");
     Attach(h, true);
+    FinishCreate(parent, b, anchors, align, visible);
+}
+
+DWORD Window::ChildStyle(const Window& parent, DWORD style, bool enabled) const {
+    if (hwnd_) throw std::logic_error("control created twice");
+    if (!parent.Handle()) throw std::logic_error("parent window has no handle");
+    return style | WS_CHILD | WS_CLIPSIBLINGS | (enabled ? 0 : WS_DISABLED);
+}
+
+// What every child takes on once its window exists: its place in the
+// layout, the font, the bounds and visibility.
+void Window::FinishCreate(Window& parent, const Rect& b, Anchors anchors, Align align, bool visible) {
     SetParentWindow(&parent);
     anchors_ = anchors;
     align_ = align;

@@ -148,6 +148,8 @@ protected:
     static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static void RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background, HICON icon);
     void SetParentWindow(Window* parent);  // the toolkit parent (layout, ParentForm)
+    DWORD ChildStyle(const Window& parent, DWORD style, bool enabled) const;
+    void FinishCreate(Window& parent, const Rect& bounds, Anchors anchors, Align align, bool visible);
     void MovePixels(const Rect& pixels);   // moves without changing the anchor origin
     static int NextControlId();
 
