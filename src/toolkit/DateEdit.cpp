@@ -8,7 +8,6 @@
 #include "toolkit/DropCalendar.h"
 #include "toolkit/Handles.h"
 #include "toolkit/LocalTime.h"
-#include "toolkit/TimeEdit.h"
 
 namespace tk {
 namespace {
@@ -79,10 +78,7 @@ void DateEdit::Create(Window& parent, const DateEditArgs& a) {
     epoch_ = a.epoch;
     Rect text = a.bounds;
     text.width -= kButtonWidth;
-    CreateEdit(parent,
-               {.text = a.text, .bounds = text, .anchors = a.anchors, .align = a.align,
-                .visible = a.visible, .enabled = a.enabled},
-               ES_AUTOHSCROLL);
+    CreateEntry(parent, a, text);
     button_ = std::make_unique<DropButton>(*this);
     const Anchors buttonAnchors = (a.anchors & akRight) ? (a.anchors & ~akLeft) : a.anchors;
     button_->Create(parent, {text.left + text.width, text.top, kButtonWidth, text.height},
@@ -114,26 +110,21 @@ void DateEdit::DropDown() {
     }
 }
 
-void DateEdit::Step(int delta) {
-    DWORD caret = 0;
-    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
-    const FormatSettings& fs = CurrentFormatSettings();
-    const std::wstring text = Text();
+void DateEdit::EnterNow() { SetDate(LocalNow()); }
+
+void DateEdit::StepAt(std::size_t caret, int delta) {
     const TDateTime date = TryDate().value_or(DateOf(LocalNow()));
-    SetDate(entry::StepDate(date, entry::DateFieldAt(text, caret, fs), delta));
-    // Keep the caret in the same part of the new text.
-    SetSelection(static_cast<int>(caret), static_cast<int>(caret));
+    SetDate(entry::StepDate(date, entry::DateFieldAt(Text(), caret, CurrentFormatSettings()), delta));
+}
+
+// A date that reads is shown in the locale's own form again.
+std::optional<std::wstring> DateEdit::CanonicalText() const {
+    if (auto date = TryDate()) return entry::DateEntryText(*date, CurrentFormatSettings());
+    return std::nullopt;
 }
 
 LRESULT DateEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_CHAR:
-        if (static_cast<wchar_t>(wp) == entry::DateEditTodayKey && !ReadOnly() && EntryReplacesWholeText(Handle())) {
-            SetDate(LocalNow());
-            SetSelection(-1, -1);
-            return 0;
-        }
-        break;
     case WM_SYSKEYDOWN:
         if (wp == VK_DOWN) {
             DropDown();
@@ -145,23 +136,12 @@ LRESULT DateEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             DropDown();
             return 0;
         }
-        if ((wp == VK_UP || wp == VK_DOWN) && !ReadOnly()) {
-            Step(wp == VK_UP ? 1 : -1);
-            return 0;
-        }
-        break;
-    case WM_KILLFOCUS:
-        // A date that reads is shown in the locale's own form again.
-        if (auto date = TryDate()) {
-            const std::wstring canonical = entry::DateEntryText(*date, CurrentFormatSettings());
-            if (canonical != Text()) SetText(canonical);
-        }
         break;
     case WM_ENABLE:
         if (button_ && button_->Handle()) button_->Invalidate(false);
         break;
     }
-    return Edit::WndProc(msg, wp, lp);
+    return EntryEdit::WndProc(msg, wp, lp);
 }
 
 }  // namespace tk

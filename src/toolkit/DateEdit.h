@@ -9,7 +9,7 @@
 
 #include "common/DateTime.h"
 #include "common/DateEntryRules.h"
-#include "toolkit/Edit.h"
+#include "toolkit/EntryEdit.h"
 
 namespace tk {
 
@@ -18,7 +18,7 @@ struct DateEditArgs {
     int epoch = entry::DateEditDefaultEpoch;
 };
 
-class DateEdit : public Edit {
+class DateEdit : public EntryEdit {
 public:
     DateEdit();
     ~DateEdit() override;
@@ -35,12 +35,15 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    wchar_t NowKey() const override { return entry::DateEditTodayKey; }
+    void EnterNow() override;
+    void StepAt(std::size_t caret, int delta) override;
+    std::optional<std::wstring> CanonicalText() const override;
 
 private:
     class DropButton;
     std::unique_ptr<DropButton> button_;
     int epoch_ = entry::DateEditDefaultEpoch;
-    void Step(int delta);
 };
 
 }  // namespace tk

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "common/DateTime.h"
-#include "toolkit/Edit.h"
 #include "common/TimeEntryRules.h"
+#include "toolkit/EntryEdit.h"
 
 namespace tk {
 
@@ -15,11 +15,7 @@ struct TimeEditArgs {
     TK_CONTROL_ARGS
 };
 
-// True when what is typed next into the edit box replaces its whole text: the
-// box is empty or all of it is selected.
-bool EntryReplacesWholeText(HWND edit);
-
-class TimeEdit : public Edit {
+class TimeEdit : public EntryEdit {
 public:
     void Create(Window& parent, const TimeEditArgs& args);
 
@@ -30,10 +26,10 @@ public:
     void SetTime(TDateTime time);
 
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-
-private:
-    void Step(int delta);
+    wchar_t NowKey() const override { return entry::TimeEditNowKey; }
+    void EnterNow() override;
+    void StepAt(std::size_t caret, int delta) override;
+    std::optional<std::wstring> CanonicalText() const override;
 };
 
 }  // namespace tk
