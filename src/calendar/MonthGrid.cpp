@@ -142,8 +142,11 @@ MonthPaint PaintMonth(const EventStore& events, const MonthView& view, GridCell 
                       TDateTime today, const CalendarPreferences& prefs) {
     // Each value is read once per repaint however many cells ask for it; the
     // cache lives for this repaint only, so a change shows at the next one.
+    // It reads value by value, so that storeReads counts the values the paint
+    // needs; fetching whole keys is left to the store below (the window's own
+    // cache).
     CountingStore counted(events.store());
-    StoreReadCache once(counted);
+    StoreReadCache once(counted, 4096, 0);
     const EventStore onceEvents(once, events.settings());
     MonthPaint paint;
     for (int row = 1; row < GridRows; ++row)

@@ -9,22 +9,29 @@ public:
     explicit CountingStore(Store& inner) : inner_(inner) {}
 
     int reads = 0;     // ReadString
+    int keyReads = 0;  // ReadValues (one visit of a key, however many values)
     int keyTests = 0;  // KeyExists
     int listings = 0;  // ValueNames, SubkeyNames
     int writes = 0;    // WriteString
     int deletes = 0;   // DeleteValue, DeleteKey, DeleteKeyIfEmpty
     int flushes = 0;   // Flush
 
-    // Every call that asks the store something: reads, key tests, listings.
-    int Lookups() const { return reads + keyTests + listings; }
+    // Every call that asks the store something: reads, key reads, key tests,
+    // listings.
+    int Lookups() const { return reads + keyReads + keyTests + listings; }
     // Every call that is neither a read, a write nor a delete.
     int Other() const { return keyTests + listings + flushes; }
-    int Total() const { return reads + writes + deletes + Other(); }
-    void Reset() { reads = keyTests = listings = writes = deletes = flushes = 0; }
+    int Total() const { return reads + keyReads + writes + deletes + Other(); }
+    void Reset() { reads = keyReads = keyTests = listings = writes = deletes = flushes = 0; }
 
     std::wstring ReadString(const std::wstring& keyPath, const std::wstring& name) override {
         ++reads;
         return inner_.ReadString(keyPath, name);
+    }
+    std::optional<std::vector<StoreValue>> ReadValues(const std::wstring& keyPath,
+                                                      std::size_t maxValues) override {
+        ++keyReads;
+        return inner_.ReadValues(keyPath, maxValues);
     }
     void WriteString(const std::wstring& keyPath, const std::wstring& name,
                      const std::wstring& value) override {

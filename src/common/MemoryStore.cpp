@@ -77,6 +77,17 @@ std::wstring MemoryStore::ReadString(const std::wstring& keyPath, const std::wst
     return value->text;
 }
 
+std::optional<std::vector<StoreValue>> MemoryStore::ReadValues(const std::wstring& keyPath,
+                                                               std::size_t maxValues) {
+    std::vector<StoreValue> values;
+    Key* key = FindKey(keyPath);
+    if (!key) return values;
+    if (key->values.size() > maxValues) return std::nullopt;
+    for (const Value& v : key->values)
+        values.push_back({v.name, v.isString ? v.text : L"", v.isString});
+    return values;
+}
+
 void MemoryStore::WriteString(const std::wstring& keyPath, const std::wstring& name,
                               const std::wstring& value) {
     std::wstring text = StoredText(value);

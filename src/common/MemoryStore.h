@@ -16,6 +16,8 @@ public:
     MemoryStore& operator=(const MemoryStore&) = delete;
 
     std::wstring ReadString(const std::wstring& keyPath, const std::wstring& name) override;
+    std::optional<std::vector<StoreValue>> ReadValues(const std::wstring& keyPath,
+                                                      std::size_t maxValues) override;
     void WriteString(const std::wstring& keyPath, const std::wstring& name,
                      const std::wstring& value) override;
     bool DeleteValue(const std::wstring& keyPath, const std::wstring& name) override;

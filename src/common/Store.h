@@ -13,8 +13,18 @@
 // - The value name "" is the key's default value.
 // - A value's text ends at its first NUL character.
 #pragma once
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
+
+// One value of a key as ReadValues lists it.
+struct StoreValue {
+    std::wstring name;
+    std::wstring text;      // "" for a value that is no string
+    bool isString = true;   // false where ReadString would throw
+    bool operator==(const StoreValue&) const = default;
+};
 
 class Store {
 public:
@@ -23,6 +33,16 @@ public:
     // "" when the key or the value is missing. A value of another type than a
     // string throws ERegistryError naming the value. Never creates anything.
     virtual std::wstring ReadString(const std::wstring& keyPath, const std::wstring& name) = 0;
+    // Every value of one key in ValueNames order, in one visit of the key (the
+    // registry opens it once instead of once per value). Only for small keys:
+    // a key holding more than maxValues values gives std::nullopt and nothing
+    // is read, so that a caller after a few values of a large key never pays
+    // for all of them. A missing key gives an empty list. A value of another
+    // type than a string is listed with isString false and no text, so that
+    // the caller can still throw for it as ReadString does. Never creates
+    // anything; throws ERegistryError when the values cannot be listed.
+    virtual std::optional<std::vector<StoreValue>> ReadValues(const std::wstring& keyPath,
+                                                              std::size_t maxValues) = 0;
     // Creates every missing key on the path, also when the text is "", which
     // deletes the value (silently when it does not exist). Replaces a value of
     // any type. Throws ERegistryError when the key cannot be created or the value

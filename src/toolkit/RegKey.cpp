@@ -93,6 +93,37 @@ LONG RegKey::SubkeyNames(std::vector<std::wstring>& names) const {
     });
 }
 
+LONG RegKey::Values(std::vector<RegValue>& values, DWORD maxCount, bool& tooMany) const {
+    values.clear();
+    DWORD count = 0, longestName = 0, largestData = 0;
+    LONG r = RegQueryInfoKeyW(get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                              &longestName, &largestData, nullptr, nullptr);
+    tooMany = r == ERROR_SUCCESS && count > maxCount;
+    if (r != ERROR_SUCCESS || tooMany) return r;
+    // Sized from the key's own figures, so each value takes one call; a value
+    // that grew since then only takes a second one.
+    std::vector<wchar_t> name(longestName + 1);
+    std::vector<BYTE> data(std::max<DWORD>(largestData, 2));
+    // The count read above saves the call that would end the enumeration; a
+    // value deleted meanwhile ends it early.
+    for (DWORD index = 0; index < count;) {
+        DWORD nameLength = DWORD(name.size());
+        DWORD type = 0, size = DWORD(data.size());
+        r = RegEnumValueW(get(), index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
+        if (r == ERROR_NO_MORE_ITEMS) return ERROR_SUCCESS;
+        if (r == ERROR_MORE_DATA && name.size() <= 65536) {
+            name.resize(name.size() * 2);
+            data.resize(std::max<std::size_t>(size, data.size() * 2));
+            continue;
+        }
+        if (r != ERROR_SUCCESS) return r;
+        values.push_back({std::wstring(name.data(), nameLength), type,
+                          std::vector<BYTE>(data.begin(), data.begin() + size)});
+        ++index;
+    }
+    return ERROR_SUCCESS;
+}
+
 LONG RegKey::Flush() const { return RegFlushKey(get()); }
 
 std::wstring TextOfRegData(const std::vector<BYTE>& data) {

@@ -8,6 +8,13 @@
 
 namespace tk {
 
+// One value as the registry enumerates it.
+struct RegValue {
+    std::wstring name;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+
 struct RegKeyDeleter { void operator()(HKEY h) const { RegCloseKey(h); } };
 
 class RegKey {
@@ -37,6 +44,10 @@ public:
     // Names in the order the registry enumerates them.
     LONG ValueNames(std::vector<std::wstring>& names) const;
     LONG SubkeyNames(std::vector<std::wstring>& names) const;
+    // Every value with its type and data, in the order the registry enumerates
+    // them: one query of the key's sizes, then one call per value. When the key
+    // holds more than maxCount values nothing more is read and tooMany is set.
+    LONG Values(std::vector<RegValue>& values, DWORD maxCount, bool& tooMany) const;
     LONG Flush() const;
 
 private:

@@ -56,6 +56,25 @@ std::wstring RegistryStore::ReadString(const std::wstring& keyPath, const std::w
     return TextOfRegData(data);
 }
 
+std::optional<std::vector<StoreValue>> RegistryStore::ReadValues(const std::wstring& keyPath,
+                                                                 std::size_t maxValues) {
+    std::vector<StoreValue> values;
+    // A key that cannot be opened reads like a missing one, as in ReadString.
+    RegKey key = RegKey::Open(hive_, NormalizeKeyPath(keyPath), KEY_QUERY_VALUE);
+    if (!key) return values;
+    std::vector<RegValue> raw;
+    bool tooMany = false;
+    const DWORD limit = DWORD(std::min<std::size_t>(maxValues, MAXDWORD));
+    if (const LONG r = key.Values(raw, limit, tooMany); r != ERROR_SUCCESS)
+        Fail(L"Could not read the values of the key \"" + keyPath + L"\"", r);
+    if (tooMany) return std::nullopt;
+    for (RegValue& v : raw) {
+        const bool isString = v.type == REG_SZ || v.type == REG_EXPAND_SZ;
+        values.push_back({std::move(v.name), isString ? TextOfRegData(v.data) : L"", isString});
+    }
+    return values;
+}
+
 void RegistryStore::WriteString(const std::wstring& keyPath, const std::wstring& name,
                                 const std::wstring& value) {
     RequireWritable(keyPath);

@@ -17,6 +17,11 @@ public:
     explicit RegistryStore(Hive hive = Hive::CurrentUser);
 
     std::wstring ReadString(const std::wstring& keyPath, const std::wstring& name) override;
+    // One open, one query of the key's sizes, one call per value and a close;
+    // a key with more than maxValues values costs the open, the query and the
+    // close.
+    std::optional<std::vector<StoreValue>> ReadValues(const std::wstring& keyPath,
+                                                      std::size_t maxValues) override;
     void WriteString(const std::wstring& keyPath, const std::wstring& name,
                      const std::wstring& value) override;
     bool DeleteValue(const std::wstring& keyPath, const std::wstring& name) override;

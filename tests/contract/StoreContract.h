@@ -6,8 +6,10 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include "common/Errors.h"
@@ -228,6 +230,37 @@ TEST_P(StoreContract, AValueThatIsNoStringThrowsNamingIt) {
 
     store->WriteString(key, L"Snooze Index", L"3");  // a string replaces it
     EXPECT_EQ(store->ReadString(key, L"Snooze Index"), L"3");
+}
+
+TEST_P(StoreContract, ReadValuesGivesAWholeSmallKeyAndNothingOfALargeOne) {
+    const std::wstring key = At(L"Events\\12/25");
+    store->WriteString(key, L"CalIndex", L"7");
+    store->WriteString(key, L"", L"Christmas\0tail");
+    store->WriteString(key, L"CalColor", L"255");
+    store->WriteString(key, L"calcolor", L"65280");  // keeps its first spelling
+    GetParam().writeInteger(*store, key, L"Count");
+    store->WriteString(key + L"\\Events", L"10:00", L"Dentist");  // subkeys are not values
+
+    using Values = std::vector<StoreValue>;
+    const std::optional<Values> values = store->ReadValues(key, 4);
+    ASSERT_TRUE(values);
+    const Values expected{{L"", L"Christmas", true}, {L"CalColor", L"65280", true},
+                          {L"CalIndex", L"7", true}, {L"Count", L"", false}};
+    // Each store lists in its own order (see ValueNames); the set is the same.
+    Names names;
+    for (const StoreValue& v : *values) names.push_back(v.name);
+    EXPECT_EQ(names, store->ValueNames(key));
+    for (const StoreValue& e : expected) {
+        SCOPED_TRACE(testing::PrintToString(e.name));
+        EXPECT_EQ(std::count(values->begin(), values->end(), e), 1);
+    }
+    EXPECT_EQ(values->size(), expected.size());
+
+    EXPECT_FALSE(store->ReadValues(key, 3));
+    EXPECT_EQ(store->ReadValues(At(L"Events\\12/26"), 4), Values{});
+    EXPECT_EQ(store->ReadValues(key + L"\\Events\\", 1),
+              (Values{{L"10:00", L"Dentist", true}}));
+    EXPECT_FALSE(store->KeyExists(At(L"Events\\12/26")));
 }
 
 TEST_P(StoreContract, LongTextsAndNamesRoundTrip) {
