@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "calendar/MonthGrid.h"
+#include "../CalendarBenchStore.h"
 #include "common/CountingStore.h"
 #include "common/DateFormat.h"
 #include "common/MemoryStore.h"
@@ -14,28 +15,8 @@
 
 namespace {
 
-constexpr int EventCount = 10000;
 constexpr int MaxReadsPerCell = 8;
 
-void FillStore(Store& store, const EventStore& events) {
-    const TDateTime first = EncodeDate(2023, 1, 1);
-    for (int i = 0; i < EventCount; ++i) {
-        const int type = i % 4;
-        const TDateTime day = first + (i / 4) % 1461;
-        const TDateTime when = day + EncodeTime((i / 7) % 24, (i / 13) % 60, 0);
-        const std::wstring key = events.Format(EventTypePatterns[type], when);
-        const std::wstring name = events.TimeName(when);
-        store.WriteString(DayKeyPath(key, L"Events"), name, L"Event " + std::to_wstring(i));
-        if (i % 3 == 0) store.WriteString(DayKeyPath(key, L"Locations"), name, L"Somewhere");
-        if (i % 5 == 0) store.WriteString(DayKeyPath(key, L"Icons"), name, std::to_wstring(i % 40));
-        if (i % 7 == 0) store.WriteString(DayKeyPath(key, ReminderSubkey(i % 4)), name, L"Yes");
-        if (i % 11 == 0) store.WriteString(DayKeyPath(key), L"CalIndex", std::to_wstring(i % 40));
-        if (i % 17 == 0 && type == TypeDayOnly)
-            store.WriteString(DayKeyPath(key), L"CalColor", std::to_wstring(i * 2654435761u % 16777215));
-        if (i % 19 == 0)
-            store.WriteString(HolidayKeyPath(day, events.settings()), L"", L"Holiday " + std::to_wstring(i));
-    }
-}
 
 struct RepaintCost {
     int reads = 0;
@@ -104,7 +85,7 @@ void Print(const char* name, const RepaintCost& cost) {
 int main() {
     const FormatSettings settings = UsEnglishSettings();
     MemoryStore empty, full;
-    FillStore(full, EventStore(full, settings));
+    FillCalendarBenchStore(full, EventStore(full, settings));
 
     const RepaintCost emptyCost = MeasureRepaint(empty, settings);
     const RepaintCost fullCost = MeasureRepaint(full, settings);

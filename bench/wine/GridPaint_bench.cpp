@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "../CalendarBenchStore.h"
 #include "common/CountingStore.h"
 #include "calendar/Unt_events.h"
 #include "common/DateFormat.h"
@@ -21,34 +22,12 @@
 
 namespace {
 
-constexpr int EventCount = 10000;
 constexpr int Repaints = 200;
 constexpr double TargetMs = 16.0;
 constexpr double TargetRatio = 3.0;
 
-void Put(const std::wstring& keyPath, const std::wstring& name, const std::wstring& value) {
-    RegWriteString(keyPath, L"", name, value);
-}
-
-// Every Type in turn, over four years of dates around the shown month, so
-// that the shown month's keys of every kind hold events.
 void FillStore(const EventStore& events) {
-    const TDateTime first = EncodeDate(2023, 1, 1);
-    for (int i = 0; i < EventCount; ++i) {
-        const int type = i % 4;
-        const TDateTime day = first + (i / 4) % 1461;
-        const TDateTime when = day + EncodeTime((i / 7) % 24, (i / 13) % 60, 0);
-        const std::wstring key = events.Format(EventTypePatterns[type], when);
-        const std::wstring name = events.TimeName(when);
-        Put(DayKeyPath(key, L"Events"), name, L"Event " + std::to_wstring(i));
-        if (i % 3 == 0) Put(DayKeyPath(key, L"Locations"), name, L"Somewhere");
-        if (i % 5 == 0) Put(DayKeyPath(key, L"Icons"), name, std::to_wstring(i % 40));
-        if (i % 7 == 0) Put(DayKeyPath(key, ReminderSubkey(i % 4)), name, L"Yes");
-        if (i % 11 == 0) Put(DayKeyPath(key), L"CalIndex", std::to_wstring(1 + i % 40));
-        if (i % 17 == 0 && type == TypeDayOnly)
-            Put(DayKeyPath(key), L"CalColor", std::to_wstring(i * 2654435761u % 16777215));
-        if (i % 19 == 0) Put(HolidayKeyPath(day, events.settings()), L"", L"Holiday");
-    }
+    FillCalendarBenchStore(UserStore(), events);
     UserStore().Flush(RegistryRoot + L"Events");
 }
 
