@@ -309,9 +309,14 @@ void Form::SetWindowState(WindowState state) {
         }
         return;
     }
-    ShowWindow(Handle(), state == WindowState::Minimized   ? SW_MINIMIZE
-                         : state == WindowState::Maximized ? SW_MAXIMIZE
-                                                           : SW_RESTORE);
+    if (state == WindowState::Normal) {
+        // A window minimised from maximised comes back maximised from its
+        // first restore; the second gives it its normal bounds.
+        if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+        if (IsZoomed(Handle())) ShowWindow(Handle(), SW_RESTORE);
+        return;
+    }
+    ShowWindow(Handle(), state == WindowState::Minimized ? SW_MINIMIZE : SW_MAXIMIZE);
 }
 
 void Form::BringToFront() {

@@ -147,7 +147,9 @@ TEST_F(ProgramTest, AOneShotAlarmOfThisMinuteRingsOnTheFirstTickAndLeavesTheStor
     // meanwhile is caught by the tick's look at the previous minute.
     HWND alarm = dayloom.WaitForWindow(L"", L"Alarm", 20000);
     ASSERT_NE(alarm, nullptr);
-    EXPECT_TRUE(HasChildWithText(alarm, L"Water the plants | today"));
+    // The window exists a moment before its labels are filled and it shows.
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(alarm) && HasChildWithText(alarm, L"Water the plants | today"); },
+                          kWait));
     EXPECT_EQ(RegReadString(RegistryRoot, dayKey, timeName), L"");
     EXPECT_TRUE(UserStore().KeyExists(RegistryRoot + dayKey));  // the day key stays
 }
@@ -206,6 +208,11 @@ TEST_F(MainFormTest, OpeningAMaximisedWindowBringsItBackNormal) {
     calendar->SetWindowState(tk::WindowState::Maximized);
     main.PopupMenu1.Find(L"mnu_Events")->Click();
     EXPECT_EQ(frm_Events, calendar);  // the same window, not a second one
+    EXPECT_EQ(calendar->GetWindowState(), tk::WindowState::Normal);
+    // Minimised from maximised, it still comes back in its normal state.
+    calendar->SetWindowState(tk::WindowState::Maximized);
+    calendar->SetWindowState(tk::WindowState::Minimized);
+    main.mnu_EventsClick();
     EXPECT_EQ(calendar->GetWindowState(), tk::WindowState::Normal);
 
     calendar->Close();
